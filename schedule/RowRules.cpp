@@ -1,0 +1,113 @@
+#include "schedule/RowRules.h"
+
+#include <climits>
+
+ClockTime ShiftAndClamp(ClockTime t, int offsetMinutes)
+{
+    // Truncating division: r carries the sign of the offset.
+    const int q = offsetMinutes / 60;
+    const int r = offsetMinutes % 60;
+    int h = t.hour + q;
+    int m = t.minute + r;
+    if (m < 0) {
+        h -= 1;
+        m += 60;
+    } else if (m > 59) {
+        h += 1;
+        m %= 60;
+    }
+    if (h < 0)
+        return {0, 0};
+    if (h > 23)
+        return {23, 59};
+    return {h, m};
+}
+
+ClockTime ApplyNotBefore(ClockTime t, ClockTime limit)
+{
+    if (t.hour < limit.hour)
+        return limit;
+    if (t.hour == limit.hour && t.minute < limit.minute)
+        t.minute = limit.minute;
+    return t;
+}
+
+ClockTime ApplyNotAfter(ClockTime t, ClockTime limit)
+{
+    if (t.hour > limit.hour)
+        return limit;
+    if (t.hour == limit.hour && t.minute > limit.minute)
+        t.minute = limit.minute;
+    return t;
+}
+
+namespace {
+
+// Appends v with at least `digits` digits, a minus sign in front when negative.
+void AppendPadded(std::string& out, int v, int digits)
+{
+    char buf[16];
+    int n = 0;
+    long long magnitude = v;
+    if (magnitude < 0) {
+        out.push_back('-');
+        magnitude = -magnitude;
+    }
+    do {
+        buf[n++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    for (int i = n; i < digits; ++i)
+        out.push_back('0');
+    while (n > 0)
+        out.push_back(buf[--n]);
+}
+
+} // namespace
+
+std::string FormatDate(int year, int month, int day)
+{
+    std::string s;
+    s.reserve(10);
+    AppendPadded(s, year, 4);
+    s.push_back('-');
+    AppendPadded(s, month, 2);
+    s.push_back('-');
+    AppendPadded(s, day, 2);
+    return s;
+}
+
+std::string FormatTime(ClockTime t)
+{
+    std::string s;
+    s.reserve(5);
+    AppendPadded(s, t.hour, 2);
+    s.push_back(':');
+    AppendPadded(s, t.minute, 2);
+    return s;
+}
+
+int LeadingInteger(std::string_view text)
+{
+    std::size_t i = 0;
+    // The white space that C's isspace accepts in the "C" locale.
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value <= INT_MAX)
+            value = value * 10 + (text[i] - '0');
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return int(value);
+}
