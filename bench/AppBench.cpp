@@ -1,0 +1,97 @@
+// The dialog's year refresh on Qt's offscreen platform: the 366 rows of a leap
+// year built and put into the table widget, and the same followed by the
+// repaint the user sees.
+
+#include "app/Prompts.h"
+#include "app/TwilightDlg.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentPrompts : public Prompts
+{
+public:
+    void ShowMessage(const QString&, const QString&, MessageKind) override {}
+    std::optional<QString> AskSaveFileName(const QString&) override { return std::nullopt; }
+    std::optional<QColor> AskColour(const QColor&) override { return std::nullopt; }
+};
+
+UtcDate LeapYear()
+{
+    return {2012, 6, 21};
+}
+
+void BM_FillTableLeapYear(benchmark::State& state)
+{
+    SilentPrompts prompts;
+    CTwilightDlg dlg(&prompts, LeapYear);
+    dlg.show();
+    if (!QTest::qWaitForWindowExposed(&dlg))
+        state.SkipWithError("window not exposed");
+    for (auto _ : state) {
+        dlg.FillTable();
+        benchmark::DoNotOptimize(dlg.m_listTable->topLevelItemCount());
+    }
+    if (dlg.m_listTable->topLevelItemCount() != 366)
+        state.SkipWithError("not 366 rows");
+}
+BENCHMARK(BM_FillTableLeapYear)->Unit(benchmark::kMicrosecond);
+
+void BM_RefreshAndRepaintLeapYear(benchmark::State& state)
+{
+    SilentPrompts prompts;
+    CTwilightDlg dlg(&prompts, LeapYear);
+    dlg.show();
+    if (!QTest::qWaitForWindowExposed(&dlg))
+        state.SkipWithError("window not exposed");
+    QApplication::processEvents();
+    for (auto _ : state) {
+        dlg.OnRefresh();
+        // Lays out the new rows and paints the table and the chart area.
+        QApplication::sendPostedEvents();
+        dlg.repaint(dlg.ChartFrame());
+        dlg.m_listTable->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_RefreshAndRepaintLeapYear)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintWholeWindow(benchmark::State& state)
+{
+    SilentPrompts prompts;
+    CTwilightDlg dlg(&prompts, LeapYear);
+    dlg.show();
+    if (!QTest::qWaitForWindowExposed(&dlg))
+        state.SkipWithError("window not exposed");
+    QApplication::processEvents();
+    for (auto _ : state)
+        dlg.repaint();
+}
+BENCHMARK(BM_RepaintWholeWindow)->Unit(benchmark::kMicrosecond);
+
+void BM_DialogStartUp(benchmark::State& state)
+{
+    SilentPrompts prompts;
+    for (auto _ : state) {
+        CTwilightDlg dlg(&prompts, LeapYear);
+        benchmark::DoNotOptimize(dlg.m_listTable->topLevelItemCount());
+    }
+}
+BENCHMARK(BM_DialogStartUp)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
