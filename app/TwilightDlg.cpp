@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
@@ -69,6 +70,28 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         option->displayAlignment = Qt::AlignCenter;
+    }
+};
+
+// Ends a heading that is wider than its column in "...", as a Windows list
+// view does. (Fusion's header drops the header's own elide mode.)
+class ElidingHeaderStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (element == CE_HeaderLabel) {
+            if (const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option)) {
+                QStyleOptionHeader elided(*header);
+                const int margin = pixelMetric(PM_HeaderMargin, option, widget);
+                elided.text = header->fontMetrics.elidedText(header->text, Qt::ElideRight,
+                                                             header->rect.width() - 2 * margin);
+                QProxyStyle::drawControl(element, &elided, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 
@@ -427,6 +450,9 @@ void CTwilightDlg::OnInitDialog()
     m_listTable->setHeaderLabels({QStringLiteral("Datum (Jahr-Monat-Tag)"), QStringLiteral("Mor Dä"),
                                   QStringLiteral("Abd Dä")});
     m_listTable->header()->setDefaultAlignment(Qt::AlignCenter);
+    auto* headerStyle = new ElidingHeaderStyle;
+    headerStyle->setParent(m_listTable->header());
+    m_listTable->header()->setStyle(headerStyle);
     m_listTable->setColumnWidth(0, 100);
     m_listTable->setColumnWidth(1, 120);
     m_listTable->setColumnWidth(2, 120);

@@ -1,8 +1,10 @@
 // Takes the screenshot of the main window for the user guide: shows the dialog
 // on the current display, waits until it has been painted and saves what the
-// window shows. Run by hand under a real display server, e.g.
+// window shows; with a second file name also the about box. Run by hand under
+// a real display server, e.g.
 //   xvfb-run -a -s "-screen 0 1280x800x24" crepulo-screenshot docs/images/hauptfenster.png
 
+#include "app/AboutDlg.h"
 #include "app/QtPrompts.h"
 #include "app/TwilightDlg.h"
 
@@ -14,8 +16,8 @@
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: crepulo-screenshot FILE.png\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: crepulo-screenshot WINDOW.png [ABOUT.png]\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -24,10 +26,20 @@ int main(int argc, char* argv[])
     dialog.show();
     int status = 1;
     QTimer::singleShot(500, &dialog, [&] {
-        if (dialog.grab().save(QString::fromLocal8Bit(argv[1])))
-            status = 0;
-        else
+        status = 0;
+        if (!dialog.grab().save(QString::fromLocal8Bit(argv[1]))) {
             std::fprintf(stderr, "cannot write %s\n", argv[1]);
+            status = 1;
+        }
+        if (argc == 3) {
+            CAboutDlg about(&dialog);
+            about.show();
+            QApplication::processEvents();
+            if (!about.grab().save(QString::fromLocal8Bit(argv[2]))) {
+                std::fprintf(stderr, "cannot write %s\n", argv[2]);
+                status = 1;
+            }
+        }
         application.quit();
     });
     application.exec();
