@@ -206,7 +206,11 @@ CTwilightDlg::CTwilightDlg(Prompts* prompts, UtcDateSource today, QWidget* paren
 
 CTwilightDlg::~CTwilightDlg()
 {
+    // The controls outlive this part of the object (the widget base deletes
+    // them); the table's last signals must no longer reach the handlers.
     m_bClosing = true;
+    m_listTable->model()->disconnect(this);
+    m_listTable->selectionModel()->disconnect(this);
 }
 
 void CTwilightDlg::CreateControls()
