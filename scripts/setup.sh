@@ -10,7 +10,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation2 xvfb xauth
+    fonts-liberation2 xvfb xauth locales
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -23,6 +23,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A German locale, so that tests can show the program ignores the decimal comma.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: no German locale could be made"
 fi
 
 build_dir=${1:-build}
