@@ -47,6 +47,19 @@ namespace {
 // returns the end of what was written. Fits any int in 12 characters.
 char* WritePadded(char* out, int v, int digits)
 {
+    // The cells of every table: two-digit times and four-digit years.
+    if (digits == 2 && v >= 0 && v < 100) {
+        out[0] = char('0' + v / 10);
+        out[1] = char('0' + v % 10);
+        return out + 2;
+    }
+    if (digits == 4 && v >= 0 && v < 10000) {
+        out[0] = char('0' + v / 1000);
+        out[1] = char('0' + v / 100 % 10);
+        out[2] = char('0' + v / 10 % 10);
+        out[3] = char('0' + v % 10);
+        return out + 4;
+    }
     char reversed[12];
     int n = 0;
     long long magnitude = v;
