@@ -156,6 +156,22 @@ TEST_F(Send, AfterThePeerHasGoneFailsAndDropsTheStreams)
     EXPECT_EQ(peer.client->SendRecord(&record), E_FAIL);
 }
 
+// The peer resets the connection before the client has noticed anything: the
+// write itself fails, and that is reported.
+TEST_F(Send, IntoAConnectionThePeerHasResetFails)
+{
+    Peer peer = Connect();
+    ASSERT_NE(peer.client, nullptr);
+    const MessageRecord record = MakeRecord(1);
+    ASSERT_EQ(peer.client->SendRecord(&record), S_OK);
+    // Closing with that record unread makes the peer's system answer with a reset.
+    peer.socket->abort();
+    ASSERT_EQ(peer.client->m_pSocket->state(), QAbstractSocket::ConnectedState);
+
+    EXPECT_EQ(peer.client->SendRecord(&record), E_FAIL);
+    EXPECT_EQ(peer.client->m_pArOut, nullptr);
+}
+
 // Records sent just before a client is deleted still reach a peer that reads
 // slowly: closing waits for them instead of throwing them away.
 TEST_F(Send, RecordsStillBufferedWhenTheClientIsDeletedReachThePeer)
