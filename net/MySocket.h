@@ -83,10 +83,11 @@ public:
     // first shut down and drained.
     void CloseStreams();
 
-    // Shuts the connection down in both directions and throws away the input
-    // still buffered, reading up to 50 bytes at a time. Returns the last read
-    // result: 0 once nothing is left, kSocketError when there is no connection
-    // to read from (always so for a listening socket).
+    // Shuts the connection down (records already sent still go out first) and
+    // throws away the input still buffered, reading up to 50 bytes at a time.
+    // Returns the result of the last read, kSocketError once the connection is
+    // shut down; also kSocketError at once without a connection, as on a
+    // listening socket, which stays open and listening.
     int ShutdownAndDrain();
 
     // Writes the 40 bytes at `record` and flushes them. S_OK once the record is

@@ -253,6 +253,21 @@ TEST_F(Listen, StillAcceptsAfterItsStreamsAreDropped)
     EXPECT_NE(peer.client, nullptr);
 }
 
+using Shutdown = LoopbackServer;
+
+TEST_F(Shutdown, ClosesTheConnectionAndThrowsAwayBufferedInput)
+{
+    m_server.m_pNotifyWnd = nullptr;  // the client is not opened, so its input stays buffered
+    Peer peer = Connect();
+    ASSERT_NE(peer.client, nullptr);
+    peer.Send(std::string(30, 'z'));
+    ASSERT_TRUE(WaitFor([&] { return peer.client->m_pSocket->bytesAvailable() == 30; }));
+
+    EXPECT_EQ(peer.client->ShutdownAndDrain(), CMySocket::kSocketError);
+    EXPECT_EQ(peer.client->m_pSocket->bytesAvailable(), 0);
+    EXPECT_TRUE(WaitFor([&] { return peer.socket->state() == QAbstractSocket::UnconnectedState; }));
+}
+
 struct LocalTimeCase
 {
     const char* name;
