@@ -4,11 +4,20 @@
 #include "cli/Commands.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <cwchar>
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 namespace {
@@ -23,15 +32,8 @@ const char kUsage[] = "Aufruf: crepulo-cli BEFEHL [Optionen]\n"
                       "\"crepulo-cli BEFEHL --help\" zeigt die Optionen eines Befehls;\n"
                       "\"crepulo-cli --version\" zeigt die Version.\n";
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(std::vector<std::string> args)
 {
-#ifdef _WIN32
-    // The table carries its own CR LF line ends: no translation on the way out.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintError(std::string(kUsage).substr(0, std::string(kUsage).size() - 1));
         return kExitBadInput;
@@ -49,3 +51,46 @@ int main(int argc, char** argv)
     PrintError("Unbekannter Befehl \"" + command + "\".\n" + kUsage);
     return kExitBadInput;
 }
+
+#ifdef _WIN32
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf8FromWide(const wchar_t* wide)
+{
+    const int length = int(std::wcslen(wide));
+    if (length == 0)
+        return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    std::string utf8(std::size_t(size > 0 ? size : 0), '\0');
+    if (size > 0)
+        WideCharToMultiByte(CP_UTF8, 0, wide, length, utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
+#endif
+
+} // namespace
+
+#ifdef _WIN32
+// Windows hands a narrow main() its arguments in the ANSI code page, in which
+// "Österreich" is not the UTF-8 the gazetteer and the file paths expect: take
+// the UTF-16 arguments and convert them.
+int wmain(int argc, wchar_t** argv)
+{
+    // The table carries its own CR LF line ends: no translation on the way out.
+    _setmode(_fileno(stdout), _O_BINARY);
+    // Messages are UTF-8; a console shows their umlauts only with that code page.
+    const UINT consoleCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(Utf8FromWide(argv[i]));
+    const int status = Run(std::move(args));
+    if (consoleCodePage != 0)
+        SetConsoleOutputCP(consoleCodePage);
+    return status;
+}
+#else
+int main(int argc, char** argv)
+{
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
+}
+#endif

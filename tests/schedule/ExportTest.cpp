@@ -11,6 +11,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// WriteTableFile takes UTF-8; path::string() is the ANSI code page with some
+// Windows compilers.
+std::string Utf8(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 const char kHeading1252[] = "Datum (Jahr-Monat-Tag)\tMorgend\xE4mmerung\tAbendd\xE4mmerung\r\n";
 
 std::vector<ScheduleRow> Rows(Period period, int year, int month = 1, int day = 1)
@@ -88,8 +96,8 @@ protected:
 TEST_F(WriteFile, CreatesAndReplacesTheWholeFile)
 {
     const fs::path path = m_dir / "Crepulo - Land-Österreich - Stadt-Wien.txt";
-    ASSERT_EQ(WriteTableFile(path.string(), std::string(1000, 'x')), WriteStatus::Written);
-    ASSERT_EQ(WriteTableFile(path.string(), "short"), WriteStatus::Written);
+    ASSERT_EQ(WriteTableFile(Utf8(path), std::string(1000, 'x')), WriteStatus::Written);
+    ASSERT_EQ(WriteTableFile(Utf8(path), "short"), WriteStatus::Written);
     EXPECT_EQ(Read(path), "short");
     EXPECT_EQ(EntriesInDir(), 1u);  // no temporary file left behind
 }
@@ -97,9 +105,26 @@ TEST_F(WriteFile, CreatesAndReplacesTheWholeFile)
 TEST_F(WriteFile, MissingFolderCannotBeOpened)
 {
     const fs::path path = m_dir / "no-such-folder" / "table.txt";
-    EXPECT_EQ(WriteTableFile(path.string(), "data"), WriteStatus::OpenFailed);
+    EXPECT_EQ(WriteTableFile(Utf8(path), "data"), WriteStatus::OpenFailed);
     EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(WriteTableFile(m_dir.string(), "data"), WriteStatus::OpenFailed);  // a folder
+    EXPECT_EQ(WriteTableFile(Utf8(m_dir), "data"), WriteStatus::OpenFailed);  // a folder
+}
+
+// On Windows a name that is not UTF-8 threw out of the path conversion and
+// ended the program.
+TEST_F(WriteFile, PathThatIsNotUtf8IsNoCrash)
+{
+    const std::string path = Utf8(m_dir / "Tabelle-") + "\xD6sterreich.txt";
+    WriteStatus status = WriteStatus::WriteFailed;
+    ASSERT_NO_THROW(status = WriteTableFile(path, "data"));
+#ifdef _WIN32
+    EXPECT_EQ(status, WriteStatus::OpenFailed);
+    EXPECT_EQ(EntriesInDir(), 0u);
+#else
+    // Linux names are bytes: any byte but '/' and NUL is a name.
+    EXPECT_EQ(status, WriteStatus::Written);
+    EXPECT_EQ(Read(path), "data");
+#endif
 }
 
 TEST_F(WriteFile, FullDeviceIsReportedNotIgnored)
@@ -114,12 +139,12 @@ TEST_F(WriteFile, LinkKeepsPointingAtTheReplacedFile)
 {
     const fs::path target = m_dir / "target.txt";
     const fs::path link = m_dir / "link.txt";
-    ASSERT_EQ(WriteTableFile(target.string(), "old"), WriteStatus::Written);
+    ASSERT_EQ(WriteTableFile(Utf8(target), "old"), WriteStatus::Written);
     std::error_code ec;
     fs::create_symlink(target, link, ec);
     if (ec)
         GTEST_SKIP() << "links cannot be made here: " << ec.message();
-    ASSERT_EQ(WriteTableFile(link.string(), "new"), WriteStatus::Written);
+    ASSERT_EQ(WriteTableFile(Utf8(link), "new"), WriteStatus::Written);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(Read(target), "new");
 }
