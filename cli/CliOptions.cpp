@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <map>
-#include <regex>
 
 TableRequest DefaultTableRequest(int utcYear)
 {
@@ -82,20 +81,54 @@ std::string Quoted(const std::string& text)
     return "\"" + text + "\"";
 }
 
-// A whole number written with an optional sign and digits only.
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Number of decimal digits at text[i...].
+std::size_t DigitsAt(const std::string& text, std::size_t i)
+{
+    std::size_t n = 0;
+    while (i + n < text.size() && IsDigit(text[i + n]))
+        ++n;
+    return n;
+}
+
+// A whole number written with an optional sign and one to nine digits only.
 std::optional<int> StrictInteger(const std::string& text)
 {
-    static const std::regex pattern("[+-]?[0-9]{1,9}");
-    if (!std::regex_match(text, pattern))
+    const std::size_t sign = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const std::size_t digits = DigitsAt(text, sign);
+    if (digits == 0 || digits > 9 || sign + digits != text.size())
         return std::nullopt;
     return std::atoi(text.c_str());
 }
 
-// A decimal number with the point as separator, optionally with an exponent.
+// A decimal number with the point as separator, optionally with an exponent:
+// [+-] (digits [. digits] | . digits) [e [+-] digits].
 bool IsStrictDecimal(const std::string& text)
 {
-    static const std::regex pattern("[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?");
-    return std::regex_match(text, pattern);
+    std::size_t i = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    const std::size_t whole = DigitsAt(text, i);
+    i += whole;
+    std::size_t fraction = 0;
+    if (i < text.size() && text[i] == '.') {
+        fraction = DigitsAt(text, i + 1);
+        i += 1 + fraction;
+    }
+    if (whole == 0 && fraction == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        const std::size_t exponent = DigitsAt(text, i);
+        if (exponent == 0)
+            return false;
+        i += exponent;
+    }
+    return i == text.size();
 }
 
 CliError NotANumber(const std::string& option, const std::string& text)
@@ -139,12 +172,14 @@ std::optional<CliError> ReadDegrees(const std::string& option, const std::string
 // "HH:MM" with the hour 0..23 and the minute 0..59.
 std::optional<CliError> ReadClockTime(const std::string& option, const std::string& text, ClockTime& value)
 {
-    static const std::regex pattern("([0-9]{1,2}):([0-9]{1,2})");
-    std::smatch match;
-    if (!std::regex_match(text, match, pattern))
+    const std::size_t colon = text.find(':');
+    const std::size_t hourDigits = DigitsAt(text, 0);
+    const std::size_t minuteDigits = colon == std::string::npos ? 0 : DigitsAt(text, colon + 1);
+    if (colon == std::string::npos || hourDigits != colon || hourDigits == 0 || hourDigits > 2
+        || minuteDigits == 0 || minuteDigits > 2 || colon + 1 + minuteDigits != text.size())
         return BadInput("Ungültige Uhrzeit für " + option + ": " + Quoted(text) + " (erwartet HH:MM).");
-    const int hour = std::atoi(match[1].str().c_str());
-    const int minute = std::atoi(match[2].str().c_str());
+    const int hour = std::atoi(text.substr(0, colon).c_str());
+    const int minute = std::atoi(text.substr(colon + 1).c_str());
     if (hour > 23)
         return OutOfRange(0, 23);
     if (minute > 59)
