@@ -2,6 +2,9 @@
 
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
+#ifdef CREPULO_CLI_CHART
+#include "cli/ChartCommand.h"
+#endif
 
 #include <string>
 #include <vector>
@@ -46,6 +49,10 @@ int main(int argc, char** argv)
         return RunTableCommand(args);
     if (command == "places")
         return RunPlacesCommand(args);
+#ifdef CREPULO_CLI_CHART
+    if (command == "chart")
+        return RunChartCommand(args);
+#endif
     PrintError("Unbekannter Befehl \"" + command + "\".\n" + kUsage);
     return kExitBadInput;
 }
