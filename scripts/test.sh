@@ -14,4 +14,7 @@ scripts/setup.sh build-asan -DCREPULO_SANITIZE=ON -DCREPULO_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan -j2 --output-on-failure
 
+echo "== Fuzzing the record assembly (build-fuzz/)"
+scripts/fuzz.sh 30
+
 echo "== All test runs passed"
