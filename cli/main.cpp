@@ -2,6 +2,9 @@
 
 #include "cli/CliOptions.h"
 #include "cli/Commands.h"
+#ifdef CREPULO_CLI_CHART
+#include "cli/ChartCommand.h"
+#endif
 
 #include <string>
 #include <utility>
@@ -48,6 +51,10 @@ int Run(std::vector<std::string> args)
         return RunTableCommand(args);
     if (command == "places")
         return RunPlacesCommand(args);
+#ifdef CREPULO_CLI_CHART
+    if (command == "chart")
+        return RunChartCommand(args);
+#endif
     PrintError("Unbekannter Befehl \"" + command + "\".\n" + kUsage);
     return kExitBadInput;
 }
