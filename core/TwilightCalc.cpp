@@ -12,10 +12,17 @@ constexpr double kInvTwoPi = 0.15915494309189535;
 // seven-decimal value of pi, not pi itself; the minutes depend on it.
 constexpr double kPi7 = 3.1415926;
 
+// Cuts toward zero, like std::trunc for every value this computation meets
+// (far below 2^63), but without a library call on plain x86-64.
+double Trunc(double x)
+{
+    return double(static_cast<long long>(x));
+}
+
 // Angle reduced to [0, 2 pi).
 double Reduce(double x)
 {
-    double r = x - kTwoPi * std::trunc(x * kInvTwoPi);
+    double r = x - kTwoPi * Trunc(x * kInvTwoPi);
     if (r < 0.0)
         r += kTwoPi;
     return r;
@@ -34,8 +41,8 @@ double Clamp1(double x)
 // times give 0 for both; the minute may come out as 60 (carried later).
 void SplitHours(double t, std::uint8_t& hour, std::uint8_t& minute)
 {
-    const double whole = std::trunc(t);
-    const double minutes = std::trunc((t - whole) * 60.0 + 0.5);
+    const double whole = Trunc(t);
+    const double minutes = Trunc((t - whole) * 60.0 + 0.5);
     minute = minutes < 0.0 ? 0 : static_cast<std::uint8_t>(minutes);
     hour = t < 0.0 ? 0 : static_cast<std::uint8_t>(whole);
 }
@@ -117,7 +124,7 @@ void CTwilightCalc::ComputeTwilight(CalcDate& date)
         mo += 12;
     }
     const long g = y / 400 - y / 100 + y / 4;
-    const long mjd = 365L * y - 679004L + g + static_cast<long>(std::trunc(30.6001 * (mo + 1))) + date.day;
+    const long mjd = 365L * y - 679004L + g + static_cast<long>(30.6001 * (mo + 1)) + date.day;
     const double d = (double(mjd) + 2400000.5) + 0.5 - 2451545.0;
     const double t = d * 2.7378507871321012e-05;
 
@@ -152,9 +159,17 @@ void CTwilightCalc::ComputeTwilight(CalcDate& date)
     const double e = delta * 1.0027379;
 
     // Half the arc between the two moments of -6 degrees altitude, in hours.
-    const double phi = m_nLatitude * 0.017453292519943295;
+    // The latitude stays the same through a whole table: its sine and cosine
+    // are kept until it changes.
+    if (m_nLatitude != m_nCachedLatitude || !m_bLatitudeCached) {
+        const double phi = m_nLatitude * 0.017453292519943295;
+        m_sinLatitude = std::sin(phi);
+        m_cosLatitude = std::cos(phi);
+        m_nCachedLatitude = m_nLatitude;
+        m_bLatitudeCached = true;
+    }
     const double h0 = -0.10471975511965978;
-    const double x = Clamp1((std::sin(h0) - std::sin(phi) * std::sin(decl)) / (std::cos(phi) * std::cos(decl)));
+    const double x = Clamp1((std::sin(h0) - m_sinLatitude * std::sin(decl)) / (m_cosLatitude * std::cos(decl)));
     const double halfArc = std::acos(x) * 3.8197186993628645;
 
     const double lambda = m_nLongitude * 0.06666666666666667;

@@ -59,6 +59,14 @@ public:
     std::int32_t m_nLongitude = 6;   // whole degrees, east positive
     std::int32_t m_nLatitude = 51;   // whole degrees, north positive
     std::int32_t m_nTimeZone = 1;    // whole hours ahead of UTC in standard time
+
+private:
+    // Sine and cosine of the latitude last computed with; they change only
+    // with the latitude, not from day to day.
+    double m_sinLatitude = 0.0;
+    double m_cosLatitude = 0.0;
+    std::int32_t m_nCachedLatitude = 0;
+    bool m_bLatitudeCached = false;
 };
 
 // The program's one calculator. Its start values are static data.

@@ -135,7 +135,13 @@ fs::path TemporaryBeside(const fs::path& target)
 WriteStatus WriteTableFile(const std::string& path, std::string_view bytes)
 {
     std::error_code ec;
-    fs::path target = PathFromUtf8(path);
+    fs::path target;
+    try {
+        target = PathFromUtf8(path);
+    } catch (const std::system_error&) {
+        // Windows keeps names in UTF-16: bytes that are no UTF-8 name no file.
+        return WriteStatus::OpenFailed;
+    }
     if (target.empty())
         return WriteStatus::OpenFailed;
     // Replace the file a link points to, not the link.

@@ -32,7 +32,8 @@ enum class WriteStatus
 // Writes `bytes` to the file at `path` (UTF-8), creating or replacing it. A
 // regular file is written to a temporary file beside it and renamed over it, so
 // it never holds half a table; a device or pipe (such as /dev/stdout) is
-// written in place. Write and close errors are reported, not ignored.
+// written in place. Write and close errors are reported, not ignored. Where
+// file names are UTF-16 (Windows), a path that is not UTF-8 gives OpenFailed.
 WriteStatus WriteTableFile(const std::string& path, std::string_view bytes);
 
 // "Konnte \"PATH\" nicht zum schreiben öffnen." (UTF-8)

@@ -43,48 +43,61 @@ ClockTime ApplyNotAfter(ClockTime t, ClockTime limit)
 
 namespace {
 
-// Appends v with at least `digits` digits, a minus sign in front when negative.
-void AppendPadded(std::string& out, int v, int digits)
+// Writes v with at least `digits` digits, a minus sign in front when negative;
+// returns the end of what was written. Fits any int in 12 characters.
+char* WritePadded(char* out, int v, int digits)
 {
-    char buf[16];
+    // The cells of every table: two-digit times and four-digit years.
+    if (digits == 2 && v >= 0 && v < 100) {
+        out[0] = char('0' + v / 10);
+        out[1] = char('0' + v % 10);
+        return out + 2;
+    }
+    if (digits == 4 && v >= 0 && v < 10000) {
+        out[0] = char('0' + v / 1000);
+        out[1] = char('0' + v / 100 % 10);
+        out[2] = char('0' + v / 10 % 10);
+        out[3] = char('0' + v % 10);
+        return out + 4;
+    }
+    char reversed[12];
     int n = 0;
     long long magnitude = v;
     if (magnitude < 0) {
-        out.push_back('-');
+        *out++ = '-';
         magnitude = -magnitude;
     }
     do {
-        buf[n++] = char('0' + magnitude % 10);
+        reversed[n++] = char('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
     for (int i = n; i < digits; ++i)
-        out.push_back('0');
+        *out++ = '0';
     while (n > 0)
-        out.push_back(buf[--n]);
+        *out++ = reversed[--n];
+    return out;
 }
 
 } // namespace
 
 std::string FormatDate(int year, int month, int day)
 {
-    std::string s;
-    s.reserve(10);
-    AppendPadded(s, year, 4);
-    s.push_back('-');
-    AppendPadded(s, month, 2);
-    s.push_back('-');
-    AppendPadded(s, day, 2);
-    return s;
+    char text[40];
+    char* end = WritePadded(text, year, 4);
+    *end++ = '-';
+    end = WritePadded(end, month, 2);
+    *end++ = '-';
+    end = WritePadded(end, day, 2);
+    return std::string(text, end);
 }
 
 std::string FormatTime(ClockTime t)
 {
-    std::string s;
-    s.reserve(5);
-    AppendPadded(s, t.hour, 2);
-    s.push_back(':');
-    AppendPadded(s, t.minute, 2);
-    return s;
+    char text[28];
+    char* end = WritePadded(text, t.hour, 2);
+    *end++ = ':';
+    end = WritePadded(end, t.minute, 2);
+    return std::string(text, end);
 }
 
 int LeadingInteger(std::string_view text)

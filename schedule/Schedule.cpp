@@ -26,8 +26,10 @@ std::vector<ScheduleRow> BuildRows(const ScheduleInput& input, CTwilightCalc& ca
         date.month = static_cast<std::uint16_t>(month);
         date.day = static_cast<std::uint16_t>(day);
         calc.ComputeTwilight(date);
-        rows.push_back({FormatDate(year, month, day), FormatTime(MorningCell(calc.m_result, input)),
-                        FormatTime(EveningCell(calc.m_result, input))});
+        ScheduleRow& row = rows.emplace_back();
+        row.date = FormatDate(year, month, day);
+        row.morning = FormatTime(MorningCell(calc.m_result, input));
+        row.evening = FormatTime(EveningCell(calc.m_result, input));
     };
 
     switch (input.period) {

@@ -6,13 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
-    // The users' locale: numbers in the fields must still use the point.
+    // The users' locale, where the machine has it: numbers in the fields must
+    // still use the point.
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     return RUN_ALL_TESTS();
 }
