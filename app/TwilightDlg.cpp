@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/DialogFont.h"
 #include "app/DialogUnits.h"
+#include "chart/ChartResources.h"
 #include "locations/Locations.h"
 #include "schedule/Export.h"
 #include "schedule/RowRules.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -27,6 +29,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -757,4 +760,83 @@ QRect CTwilightDlg::ChartFrame() const
 void CTwilightDlg::InvalidateChart()
 {
     update(ChartFrame());
+}
+
+void CTwilightDlg::paintEvent(QPaintEvent* event)
+{
+    OnPaint();
+    QDialog::paintEvent(event);
+}
+
+void CTwilightDlg::OnPaint()
+{
+    QPainter painter(this);
+    // The swatches first, on every paint, whatever part was invalidated.
+    PaintSwatch(painter, m_morningSwatch, m_morningColour);
+    PaintSwatch(painter, m_eveningSwatch, m_eveningColour);
+    PaintChart(painter, ReadChartData());
+}
+
+ChartData CTwilightDlg::ReadChartData() const
+{
+    ChartData data;
+    const QRect frame = ChartFrame();
+    data.frame = PixelRect{frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+    data.faceColour = ToColorRef(palette().color(QPalette::Button));
+    data.period = m_radioYear->isChecked()    ? ChartPeriod::Year
+                  : m_radioMonth->isChecked() ? ChartPeriod::Month
+                                              : ChartPeriod::Day;
+    data.grid = m_checkGrid->isChecked();
+    data.showMorning = m_checkMorning->isChecked();
+    data.showEvening = m_checkEvening->isChecked();
+    data.morningColour = m_morningColour;
+    data.eveningColour = m_eveningColour;
+
+    const int rowCount = m_listTable->topLevelItemCount();
+    data.rows.reserve(std::size_t(rowCount));
+    for (int row = 0; row < rowCount; ++row) {
+        const QTreeWidgetItem* item = m_listTable->topLevelItem(row);
+        data.rows.push_back(ChartRowCells{item->text(1).toStdString(), item->text(2).toStdString()});
+    }
+    for (const QItemSelectionRange& range : m_listTable->selectionModel()->selection()) {
+        if (range.parent().isValid())
+            continue;
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            data.selectedRows.push_back(row);
+    }
+    std::sort(data.selectedRows.begin(), data.selectedRows.end());
+    data.selectedRows.erase(std::unique(data.selectedRows.begin(), data.selectedRows.end()), data.selectedRows.end());
+    return data;
+}
+
+void CTwilightDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(unsigned(event->modifiers().toInt()), event->position().toPoint());
+    QDialog::mousePressEvent(event);
+}
+
+void CTwilightDlg::OnLButtonDown(unsigned /*flags*/, const QPoint& point)
+{
+    const std::pair<const PixelRect*, COLORREF*> pairs[] = {
+        {&m_morningSwatch, &m_morningColour},
+        {&m_eveningSwatch, &m_eveningColour},
+    };
+    for (const auto& [swatch, colour] : pairs) {
+        if (!swatch->Contains(point.x(), point.y()))
+            continue;
+        *colour = PickColour(*colour);
+        update(QRect(swatch->left, swatch->top, swatch->Width(), swatch->Height()));
+        InvalidateChart();
+    }
+}
+
+COLORREF CTwilightDlg::PickColour(COLORREF initial)
+{
+    if (m_prompts == nullptr)
+        return initial;
+    const std::optional<QColor> chosen = m_prompts->AskColour(ToQColor(initial));
+    if (!chosen || !chosen->isValid())
+        return initial;
+    return ToColorRef(*chosen);
 }

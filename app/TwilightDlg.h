@@ -5,6 +5,7 @@
 
 #include "app/Prompts.h"
 #include "app/UtcDate.h"
+#include "chart/ChartPainter.h"
 #include "chart/ChartTypes.h"
 #include "schedule/FieldRules.h"
 #include "schedule/Schedule.h"
@@ -21,6 +22,8 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
+class QPaintEvent;
 class QPushButton;
 class QRadioButton;
 class QTreeWidget;
@@ -85,6 +88,19 @@ public:
     // That rectangle.
     QRect ChartFrame() const;
 
+    // The chart. OnPaint draws the two colour swatches and the chart from the
+    // controls and the table as they are now; it runs inside paintEvent.
+    void OnPaint();
+    // What the chart shows, read from the controls and the table's texts.
+    ChartData ReadChartData() const;
+    // A left click at `point` (client pixels): a click on a swatch lets the
+    // user pick that curve's colour; swatch and chart are repainted after the
+    // picker closes, whether a colour was chosen or not.
+    void OnLButtonDown(unsigned flags, const QPoint& point);
+    // The colour picker, opened on `initial`: the chosen colour, or `initial`
+    // when the picker was cancelled.
+    COLORREF PickColour(COLORREF initial);
+
     // The modal boxes of the dialog (message box, save dialog, colour picker).
     Prompts* m_prompts = nullptr;
 
@@ -128,6 +144,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void CreateControls();

@@ -1,5 +1,7 @@
 #include "chart/ChartResources.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -50,12 +52,27 @@ QPen MakePen(int style, int width, COLORREF colour)
     return QPen(QBrush(ToQColor(colour)), pixels, penStyle, cap, Qt::RoundJoin);
 }
 
+// A font of its own: every attribute is set, so that a painter does not fill
+// unset ones from the font of the widget it paints on (a style hint taken
+// from there would pick another face for "Helvetica").
 QFont MakeFont(const QString& face, int height, int weight)
 {
-    QFont font(face);
-    if (height != 0)
-        font.setPixelSize(std::max(1, std::abs(height)));
+    QFont font;
+    font.setFamilies(QStringList{face});
+    font.setStyleHint(QFont::AnyStyle, QFont::PreferDefault);
+    font.setHintingPreference(QFont::PreferDefaultHinting);
+    font.setPixelSize(std::max(1, std::abs(height)));
     font.setWeight(QFont::Weight(std::clamp(weight == 0 ? FW_NORMAL : weight, 1, 1000)));
+    font.setStyle(QFont::StyleNormal);
+    font.setUnderline(false);
+    font.setOverline(false);
+    font.setStrikeOut(false);
+    font.setFixedPitch(false);
+    font.setKerning(true);
+    font.setStretch(QFont::Unstretched);
+    font.setCapitalization(QFont::MixedCase);
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    font.setWordSpacing(0);
     return font;
 }
 

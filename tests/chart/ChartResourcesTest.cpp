@@ -135,6 +135,25 @@ TEST(ChartFonts, CustomFontIsRecreatedOnlyFromCompleteRequests)
     EXPECT_EQ(holder.CustomCreationCount(), 3);
 }
 
+TEST(ChartFonts, HeldFontsTakeNothingFromThePaintersFont)
+{
+    // A painter fills a font's unset attributes from the font of the widget it
+    // paints on; a dialog font's style hint would turn "Helvetica" into
+    // another face there than in an image.
+    QFont widgetFont;
+    widgetFont.setFamilies(QStringList{"Tahoma", "Liberation Serif"});
+    widgetFont.setStyleHint(QFont::Serif, QFont::NoAntialias);
+    widgetFont.setPixelSize(11);
+    widgetFont.setItalic(true);
+    widgetFont.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    CChartFonts holder;
+    const QFont custom = *holder.GetFont(6, -10, 400, "Helvetica");
+    EXPECT_EQ(custom.resolve(widgetFont), custom);
+    EXPECT_EQ(QFontInfo(custom.resolve(widgetFont)).family(), QFontInfo(custom).family());
+    const QFont large = *holder.GetFont(7, 0, 0, QString());
+    EXPECT_EQ(large.resolve(widgetFont), large);
+}
+
 TEST(ChartFonts, FaceNamesResolveToInstalledFonts)
 {
     // Arial and Helvetica need metric-compatible faces (fonts-liberation2) for
