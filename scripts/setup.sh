@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 xvfb xauth locales
     clang-14 libclang-rt-14-dev
+    qt6-translations-l10n dpkg-dev appstream desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

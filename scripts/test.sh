@@ -9,6 +9,9 @@ echo "== Normal build (build/)"
 scripts/setup.sh build
 ctest --test-dir build -j2 --output-on-failure
 
+echo "== Debian package: build, unpack into a temporary root, run the installed programs"
+scripts/package-check.sh build
+
 echo "== Windows cross build, tests under Wine, tables against the Linux build (build-windows/)"
 scripts/windows-check.sh || {
     status=$?
