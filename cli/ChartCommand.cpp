@@ -95,15 +95,9 @@ std::optional<CliError> ParseChartOptions(const std::vector<std::string>& args, 
     bool morningGiven = false;
     bool eveningGiven = false;
     for (std::size_t i = 0; i < rest.size(); ++i) {
-        std::string option = rest[i];
-        std::string value;
-        bool hasValue = false;
-        const std::size_t equals = option.find('=');
-        if (option.rfind("--", 0) == 0 && equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option = option.substr(0, equals);
-            hasValue = true;
-        }
+        const OptionArg arg = SplitOption(rest[i]);
+        const std::string& option = arg.name;
+        const bool hasValue = arg.inlineValue.has_value();
         if (!hasValue && option == "--grid") {
             request.grid = true;
         } else if (!hasValue && option == "--no-morning") {
@@ -115,11 +109,9 @@ std::optional<CliError> ParseChartOptions(const std::vector<std::string>& args, 
             if (given)
                 return BadInput("Die Option " + option + " ist mehrfach angegeben.");
             given = true;
-            if (!hasValue) {
-                if (i + 1 >= rest.size())
-                    return BadInput("Der Option " + option + " fehlt ihr Wert.");
-                value = rest[++i];
-            }
+            std::string value;
+            if (auto error = TakeValue(arg, rest, i, value))
+                return error;
             const std::optional<COLORREF> colour = ParseColour(value);
             if (!colour)
                 return BadInput("Ungültige Farbe für " + option + ": \"" + value

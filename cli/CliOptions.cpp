@@ -190,37 +190,48 @@ std::optional<CliError> ReadClockTime(const std::string& option, const std::stri
 
 } // namespace
 
+OptionArg SplitOption(const std::string& arg)
+{
+    const std::size_t equals = arg.find('=');
+    if (arg.rfind("--", 0) != 0 || equals == std::string::npos)
+        return {arg, std::nullopt};
+    return {arg.substr(0, equals), arg.substr(equals + 1)};
+}
+
+std::optional<CliError> TakeValue(const OptionArg& option, const std::vector<std::string>& args, std::size_t& i,
+                                  std::string& value)
+{
+    if (option.inlineValue) {
+        value = *option.inlineValue;
+        return std::nullopt;
+    }
+    if (i + 1 >= args.size())
+        return BadInput("Der Option " + option.name + " fehlt ihr Wert.");
+    value = args[++i];
+    return std::nullopt;
+}
+
 std::optional<CliError> ParseTableOptions(const std::vector<std::string>& args, TableRequest& request,
                                           std::vector<std::string>& rest)
 {
     std::map<std::string, std::string> values;
     bool noSummerTime = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::string value;
-        bool hasValue = false;
-        const std::size_t equals = option.find('=');
-        if (option.rfind("--", 0) == 0 && equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option = option.substr(0, equals);
-            hasValue = true;
-        }
-        if (option == "--no-summer-time" && !hasValue) {
+        const OptionArg option = SplitOption(args[i]);
+        if (option.name == "--no-summer-time" && !option.inlineValue) {
             noSummerTime = true;
             continue;
         }
-        if (!TakesValue(option)) {
+        if (!TakesValue(option.name)) {
             rest.push_back(args[i]);
             continue;
         }
-        if (!hasValue) {
-            if (i + 1 >= args.size())
-                return BadInput("Der Option " + option + " fehlt ihr Wert.");
-            value = args[++i];
-        }
-        if (values.count(option) != 0)
-            return BadInput("Die Option " + option + " ist mehrfach angegeben.");
-        values[option] = value;
+        std::string value;
+        if (auto error = TakeValue(option, args, i, value))
+            return error;
+        if (values.count(option.name) != 0)
+            return BadInput("Die Option " + option.name + " ist mehrfach angegeben.");
+        values[option.name] = value;
     }
     auto given = [&](const char* option) { return values.count(option) != 0; };
 

@@ -43,5 +43,18 @@ int CurrentUtcYear();
 std::optional<CliError> ParseTableOptions(const std::vector<std::string>& args, TableRequest& request,
                                           std::vector<std::string>& rest);
 
+// One argument of the form "--name" or "--name=value".
+struct OptionArg
+{
+    std::string name;                        // "--name", or the whole argument when it is no option
+    std::optional<std::string> inlineValue;  // what follows the first '=' of "--name=value"
+};
+OptionArg SplitOption(const std::string& arg);
+
+// The value of `option`: its inline value, or else the argument after args[i]
+// (then i moves on to it). An error when there is none.
+std::optional<CliError> TakeValue(const OptionArg& option, const std::vector<std::string>& args, std::size_t& i,
+                                  std::string& value);
+
 // The help text of the table options, one option a line, for the subcommands' --help.
 const char* TableOptionsHelp();

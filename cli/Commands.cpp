@@ -85,21 +85,15 @@ int RunPlacesCommand(const std::vector<std::string>& args)
     }
     std::optional<int> country;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string option = args[i];
-        std::string value;
-        const std::size_t equals = option.find('=');
-        if (equals != std::string::npos) {
-            value = option.substr(equals + 1);
-            option = option.substr(0, equals);
-        } else if (option == "--country" && i + 1 < args.size()) {
-            value = args[++i];
-        } else if (option == "--country") {
-            PrintError("Der Option --country fehlt ihr Wert.");
-            return kExitBadInput;
-        }
-        if (option != "--country") {
+        const OptionArg option = SplitOption(args[i]);
+        if (option.name != "--country") {
             PrintError("Unbekannte Option " + args[i] + ". \"crepulo-cli places --help\" zeigt die Optionen.");
             return kExitBadInput;
+        }
+        std::string value;
+        if (const std::optional<CliError> error = TakeValue(option, args, i, value)) {
+            PrintError(error->message);
+            return error->exitCode;
         }
         country = FindCountry(value);
         if (!country) {
