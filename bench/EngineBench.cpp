@@ -52,12 +52,14 @@ std::vector<DayArguments> ArgumentsOf2012()
     return days;
 }
 
-// The floor: only the sin/cos/tan/asin/acos/atan calls of one day's formulas,
-// the sine and cosine of the latitude included (the calculator keeps those
-// two while the latitude stays; see the next floor).
-void BM_TranscendentalFloor(benchmark::State& state)
+// The floor: only the sin/cos/tan/asin/acos/atan calls of one day's formulas.
+// With `fixedLatitude` the latitude's sine and cosine are taken once, as the
+// calculator does while the latitude stays; otherwise they are called each day.
+void RunTranscendentalFloor(benchmark::State& state, bool fixedLatitude)
 {
     const std::vector<DayArguments> days = ArgumentsOf2012();
+    const double fixedSin = std::sin(days[0].phi);
+    const double fixedCos = std::cos(days[0].phi);
     std::size_t i = 0;
     for (auto _ : state) {
         const DayArguments& a = days[i];
@@ -66,31 +68,23 @@ void BM_TranscendentalFloor(benchmark::State& state)
         const double decl = std::asin(std::sin(a.l) * std::sin(a.eps));
         const double h0 = -0.10471975511965978;
         benchmark::DoNotOptimize(h0);
-        sum += std::acos((std::sin(h0) - std::sin(a.phi) * std::sin(decl)) / (std::cos(a.phi) * std::cos(decl)));
-        benchmark::DoNotOptimize(sum);
-        i = (i + 1) % days.size();
-    }
-}
-BENCHMARK(BM_TranscendentalFloor);
-
-// The same without the latitude's sine and cosine: what a day in a table needs.
-void BM_TranscendentalFloorFixedLatitude(benchmark::State& state)
-{
-    const std::vector<DayArguments> days = ArgumentsOf2012();
-    const double sinPhi = std::sin(days[0].phi);
-    const double cosPhi = std::cos(days[0].phi);
-    std::size_t i = 0;
-    for (auto _ : state) {
-        const DayArguments& a = days[i];
-        double sum = std::sin(2.0 * a.m) + std::sin(a.m);
-        sum += std::atan(std::tan(a.l) * std::cos(a.eps));
-        const double decl = std::asin(std::sin(a.l) * std::sin(a.eps));
-        const double h0 = -0.10471975511965978;
-        benchmark::DoNotOptimize(h0);
+        const double sinPhi = fixedLatitude ? fixedSin : std::sin(a.phi);
+        const double cosPhi = fixedLatitude ? fixedCos : std::cos(a.phi);
         sum += std::acos((std::sin(h0) - sinPhi * std::sin(decl)) / (cosPhi * std::cos(decl)));
         benchmark::DoNotOptimize(sum);
         i = (i + 1) % days.size();
     }
+}
+
+void BM_TranscendentalFloor(benchmark::State& state)
+{
+    RunTranscendentalFloor(state, false);
+}
+BENCHMARK(BM_TranscendentalFloor);
+
+void BM_TranscendentalFloorFixedLatitude(benchmark::State& state)
+{
+    RunTranscendentalFloor(state, true);
 }
 BENCHMARK(BM_TranscendentalFloorFixedLatitude);
 
