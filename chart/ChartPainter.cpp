@@ -17,11 +17,6 @@ constexpr int kFullScaleMinutes = 1439;  // 23:59 lies on the top edge
 constexpr int kJoinLimitPixels = 100;
 constexpr COLORREF kLabelBrushColour = 0x456789;  // never shown: labels are transparent
 
-QRect ToQRect(const PixelRect& r)
-{
-    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
 // An axis, tick or grid line from (x1, y1) towards (x2, y2) in the solid black
 // one-pixel pen a fresh paint starts with, leaving out the end point as the
 // platform's MoveTo/LineTo does. Only horizontal and vertical lines are
@@ -274,15 +269,7 @@ void PaintChart(QPainter& p, const ChartData& data)
 void PaintSwatch(QPainter& p, const PixelRect& swatch, COLORREF colour)
 {
     p.fillRect(ToQRect(swatch), ToQColor(colour));
-    if (swatch.right <= swatch.left || swatch.bottom <= swatch.top)
-        return;
-    const QBrush& frame = *g_chartBrush.GetBrush(InvertedColour(colour));
-    const int width = swatch.right - swatch.left;
-    const int height = swatch.bottom - swatch.top;
-    p.fillRect(QRect(swatch.left, swatch.top, width, 1), frame);
-    p.fillRect(QRect(swatch.left, swatch.bottom - 1, width, 1), frame);
-    p.fillRect(QRect(swatch.left, swatch.top, 1, height), frame);
-    p.fillRect(QRect(swatch.right - 1, swatch.top, 1, height), frame);
+    FrameRect(p, swatch, *g_chartBrush.GetBrush(InvertedColour(colour)));
 }
 
 ChartPeriod ChartPeriodOf(Period period)

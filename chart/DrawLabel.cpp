@@ -8,19 +8,11 @@
 
 #include <algorithm>
 
-namespace {
-
 QRect ToQRect(const PixelRect& r)
 {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-PixelRect Moved(PixelRect r, int dx, int dy)
-{
-    return PixelRect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-}
-
-// A one-pixel frame just inside the rectangle.
 void FrameRect(QPainter& p, const PixelRect& r, const QBrush& brush)
 {
     if (r.right <= r.left || r.bottom <= r.top)
@@ -31,6 +23,13 @@ void FrameRect(QPainter& p, const PixelRect& r, const QBrush& brush)
     p.fillRect(QRect(r.left, r.bottom - 1, width, 1), brush);
     p.fillRect(QRect(r.left, r.top, 1, height), brush);
     p.fillRect(QRect(r.right - 1, r.top, 1, height), brush);
+}
+
+namespace {
+
+PixelRect Moved(PixelRect r, int dx, int dy)
+{
+    return PixelRect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
 }
 
 void SetBackgroundMode(QPainter& p, int mode)

@@ -4,11 +4,18 @@
 
 #include "chart/ChartTypes.h"
 
+#include <QRect>
 #include <QString>
 
 class QBrush;
 class QFont;
 class QPainter;
+
+// The rectangle as Qt's (x, y, width, height).
+QRect ToQRect(const PixelRect& r);
+
+// A one-pixel frame just inside the rectangle, painted with `brush`.
+void FrameRect(QPainter& p, const PixelRect& r, const QBrush& brush);
 
 // Background modes (the Win32 values); the guards keep a platform header that
 // defines the same names with the same values from clashing.
