@@ -38,13 +38,21 @@ UtcDate LeapYear()
     return {2012, 6, 21};
 }
 
+// Shows the dialog and lets it finish its first layout and paint, so that a
+// benchmark measures only its own work.
+void ShowAndSettle(CTwilightDlg& dlg, benchmark::State& state)
+{
+    dlg.show();
+    if (!QTest::qWaitForWindowExposed(&dlg))
+        state.SkipWithError("window not exposed");
+    QApplication::processEvents();
+}
+
 void BM_FillTableLeapYear(benchmark::State& state)
 {
     SilentPrompts prompts;
     CTwilightDlg dlg(&prompts, LeapYear);
-    dlg.show();
-    if (!QTest::qWaitForWindowExposed(&dlg))
-        state.SkipWithError("window not exposed");
+    ShowAndSettle(dlg, state);
     for (auto _ : state) {
         dlg.FillTable();
         benchmark::DoNotOptimize(dlg.m_listTable->topLevelItemCount());
@@ -58,10 +66,7 @@ void BM_RefreshAndRepaintLeapYear(benchmark::State& state)
 {
     SilentPrompts prompts;
     CTwilightDlg dlg(&prompts, LeapYear);
-    dlg.show();
-    if (!QTest::qWaitForWindowExposed(&dlg))
-        state.SkipWithError("window not exposed");
-    QApplication::processEvents();
+    ShowAndSettle(dlg, state);
     PaintCounter tablePaints;
     dlg.m_listTable->viewport()->installEventFilter(&tablePaints);
     for (auto _ : state) {
@@ -81,10 +86,7 @@ void BM_RepaintWholeWindow(benchmark::State& state)
 {
     SilentPrompts prompts;
     CTwilightDlg dlg(&prompts, LeapYear);
-    dlg.show();
-    if (!QTest::qWaitForWindowExposed(&dlg))
-        state.SkipWithError("window not exposed");
-    QApplication::processEvents();
+    ShowAndSettle(dlg, state);
     for (auto _ : state)
         dlg.repaint();
 }
